@@ -31,7 +31,7 @@ public:
     /// Normalised texts longer than this are rejected by CreateTree: tree
     /// construction rescans every part it splits, so its time grows with the
     /// square of the length, and this bound keeps it well under a second.
-    static constexpr std::size_t MaxExpressionLength = 65536;
+    static constexpr std::size_t MaxExpressionLength = 16384;
 
     ParserPipeline(TSharedRoot root, TPipelineOptions options);
 
