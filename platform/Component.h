@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include "platform/Exception.h"
+
 #include <functional>
+#include <limits>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -69,9 +72,13 @@ T FromValue(const TPropertyValue& v)
 {
     if constexpr (std::is_same_v<T, bool>)
         return std::get<bool>(v);
-    else if constexpr (std::is_integral_v<T>)
-        return static_cast<T>(std::get<std::int64_t>(v));
-    else if constexpr (std::is_floating_point_v<T>)
+    else if constexpr (std::is_integral_v<T>) {
+        const std::int64_t n = std::get<std::int64_t>(v);
+        if (n < static_cast<std::int64_t>(std::numeric_limits<T>::min()) ||
+            (n > 0 && static_cast<std::uint64_t>(n) > static_cast<std::uint64_t>(std::numeric_limits<T>::max())))
+            throw Exception(std::to_string(n) + " is out of range");
+        return static_cast<T>(n);
+    } else if constexpr (std::is_floating_point_v<T>)
         return static_cast<T>(std::get<long double>(v));
     else if constexpr (std::is_same_v<T, std::string>)
         return std::get<std::string>(v);

@@ -141,6 +141,7 @@ TEST_F(FormTextTest, ErrorsNameTheLineAndLeaveNothingBehind)
         {"object X: TSample\n  Count = 1\n", "Line 3: 'end' expected"},
         {"object X: TSample\n  Count 1\nend\n", "Line 2: '=' expected"},
         {"object X: TSample\n  Count = -1\nend\n", "Line 2: Invalid property value for Count: Count must not be negative"},
+        {"object X: TSample\n  Count = 2147483648\nend\n", "Line 2: Invalid property value for Count: 2147483648 is out of range"},
         {"object X: TSample\n  Lines = ('a')\nend\n", "Line 2: Property Lines does not exist"},
         {"object X: TSample\n  Lines.Strings = ('a'\nend\n", "Line 3: String expected"},
         {"object X: TSample\nend\nobject Y: TSample\nend\n", "Line 3: End of text expected"},
