@@ -27,17 +27,26 @@ struct TEvalOptions {
 
 enum class TOutcome { Evaluated, SyntaxError, Failed };
 
+// The variable options and the properties they set.
+struct TVariableOption {
+    const char* Flag;
+    std::optional<std::string> TEvalOptions::*Option;
+    void (TQParser::*Set)(std::string);
+};
+const TVariableOption VariableOptions[] = {
+    {"-x", &TEvalOptions::X, &TQParser::SetX}, {"-a", &TEvalOptions::A, &TQParser::SetA},
+    {"-b", &TEvalOptions::B, &TQParser::SetB}, {"-c", &TEvalOptions::C, &TQParser::SetC},
+    {"-d", &TEvalOptions::D, &TQParser::SetD},
+};
+
 class TEvaluator {
 public:
     TEvaluator(const TEvalOptions& options, std::ostream& out) : FOptions(options), FOut(out), FParser(nullptr)
     {
         if (options.Precision)
             FParser.SetPrecision(*options.Precision);
-        FParser.SetX(options.X.value_or(""));
-        FParser.SetA(options.A.value_or(""));
-        FParser.SetB(options.B.value_or(""));
-        FParser.SetC(options.C.value_or(""));
-        FParser.SetD(options.D.value_or(""));
+        for (const TVariableOption& v : VariableOptions)
+            (FParser.*v.Set)((options.*v.Option).value_or(""));
         FParser.SetOverwriteDecimalSymbol(options.DecimalSymbol.value_or(""));
         FParser.SetConvertAllColonsAndDots(options.Convert);
     }
@@ -142,11 +151,8 @@ TCliCommand AddEvalCommand(CLI::App& app)
     CLI::App* eval = app.add_subcommand("eval", "Evaluate expressions (arguments, or one per line of standard input)");
     eval->set_version_flag("--version", std::string("quorvane ") + QuorvaneVersion);
     eval->add_option("-p,--precision", options->Precision, "Decimal places of the result (Precision, default 8)");
-    eval->add_option("-x", options->X, "Text of the variable x");
-    eval->add_option("-a", options->A, "Text of the variable a");
-    eval->add_option("-b", options->B, "Text of the variable b");
-    eval->add_option("-c", options->C, "Text of the variable c");
-    eval->add_option("-d", options->D, "Text of the variable d");
+    for (const TVariableOption& v : VariableOptions)
+        eval->add_option(v.Flag, (*options).*v.Option, std::string("Text of the variable ") + (v.Flag + 1));
     eval->add_option("--decimal-symbol", options->DecimalSymbol, "Decimal symbol instead of the locale's (OverwriteDecimalSymbol)");
     eval->add_flag("--convert", options->Convert, "Treat every '.' and ',' as the decimal symbol (ConvertAllColonsAndDots)");
     eval->add_option("--separator", options->Separator, "The platform's decimal separator, instead of the locale's");
