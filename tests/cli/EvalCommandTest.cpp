@@ -1,5 +1,7 @@
 #include "cli/Cli.h"
+#include "platform/Exception.h"
 #include "platform/FormatSettings.h"
+#include "tests/shared/ExpressionCases.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -51,6 +53,28 @@ TEST(EvalCommand, OneLinePerExpressionAndTheWorstStatus)
         const TRun r = RunTool(c.Args);
         EXPECT_EQ(r.Out, c.Out);
         EXPECT_EQ(r.Status, c.Status);
+    }
+}
+
+// The parser's tables, through the command: one argument each, one line out.
+TEST(EvalCommand, RunsTheParserTables)
+{
+    for (const TreeCase& c : TreeCases) {
+        SCOPED_TRACE(c.Typed);
+        EXPECT_EQ(RunTool({"eval", "--tree", "--", c.Typed}).Out, std::string(c.Tree) + "\n");
+        EXPECT_EQ(RunTool({"eval", "--", c.Typed}).Out, std::string(c.Value) + "\n");
+    }
+    for (const ValueCase& c : ValueCases) {
+        SCOPED_TRACE(c.Typed);
+        // The window shows the message alone, with the full-stop rule.
+        std::string shown = c.Shown;
+        const std::size_t colon = shown.find(": ");
+        const bool error = colon != std::string::npos && shown[0] >= 'A' && shown[0] <= 'Z';
+        if (error)
+            shown = MessageWithFullStop(shown.substr(colon + 2));
+        const TRun r = RunTool({"eval", "--", c.Typed});
+        EXPECT_EQ(r.Out, shown + "\n");
+        EXPECT_EQ(r.Status, error ? 2 : 0);
     }
 }
 

@@ -1,49 +1,13 @@
 #include "ParserFixture.h"
 
 #include "parser/ParserPipeline.h"
+#include "tests/shared/ExpressionCases.h"
 
 namespace {
 
-struct TreeCase {
-    const char* Typed;
-    const char* Tree;
-    const char* Value;
-};
-
 TEST_F(ParserTest, TreesByOperatorBinding)
 {
-    const TreeCase cases[] = {
-        {"1-2-3", "-(1, +(2, 3))", "-4"},         // chains of - run left to right
-        {"4-3-2-1", "-(4, +(+(3, 2), 1))", "-2"},
-        {"1-2+3", "-(1, -(2, 3))", "2"},
-        {"2*3+4", "+(*(2, 3), 4)", "10"},         // + binds less than *
-        {"2+3*4", "+(2, *(3, 4))", "14"},
-        {"10-2*3", "-(10, *(2, 3))", "4"},
-        {"8/4/2", "/(8, *(4, 2))", "1"},          // chains of / run left to right
-        {"8/4*2", "/(8, /(4, 2))", "4"},
-        {"2^3^2", "^(2, ^(3, 2))", "512"},        // ^ groups to the right
-        {"2^3*2", "*(^(2, 3), 2)", "16"},
-        {"-5+3", "-(0, -(5, 3))", "-2"},          // a leading minus subtracts from 0
-        {"-2^2", "-(0, ^(2, 2))", "-4"},
-        {"2*(-3)", "*(2, -3)", "-6"},             // a signed number is one operand
-        {"sin(x)*2", "*(#(s, x), 2)", "0"},
-        {"2^sin(x)", "^(2, #(s, x))", "1"},
-        {"abs(x-3)", "#(r, -(x, 3))", "3"},
-        {"7 mod 3", "m(7, 3)", "1"},
-        {"6m4*2", "m(6, *(4, 2))", "6"},
-        {"(5)", "5", "5"},
-        {"PI", "PI", "3.1415927"},
-        {"2 * (3+4)", "*(2, +(3, 4))", "14"},
-        // Mixed products and sums group left to right.
-        {"2/3*4+1", "+(/(2, /(3, 4)), 1)", "3.66666667"},
-        {"1+8/4/2", "+(1, /(8, *(4, 2)))", "2"},
-        {"1-8/4/2", "-(1, /(8, *(4, 2)))", "0"},
-        {"-8/4/2", "-(0, /(8, *(4, 2)))", "-1"},
-        // A unary plus after the first minus is a plain sign.
-        {"2-+3", "-(2, 3)", "-1"},
-        {"2-+3-4", "-(2, +(3, 4))", "-5"},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : TreeCases) {
         SCOPED_TRACE(c.Typed);
         EXPECT_EQ(TreeOf(c.Typed), c.Tree);
         EXPECT_EQ(Run(c.Typed), c.Value);
