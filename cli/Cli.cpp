@@ -1,6 +1,7 @@
 #include "cli/Cli.h"
 
 #include "cli/EvalCommand.h"
+#include "cli/HtmlCommand.h"
 
 #include <CLI/CLI.hpp>
 
@@ -17,6 +18,7 @@ int RunCli(const std::vector<std::string>& args, TCliStreams io)
 
     std::vector<TCliCommand> commands;
     commands.push_back(AddEvalCommand(app));
+    commands.push_back(AddHtmlCommand(app));
 
     // CLI11 takes the arguments last first.
     std::vector<std::string> reversed(args.rbegin(), args.rend());
