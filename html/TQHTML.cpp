@@ -19,7 +19,7 @@ TQHTML::TQHTML(TComponent* owner) : TComponent(owner) {}
 
 TQHTML::~TQHTML() = default;
 
-const THTMLElement& TQHTML::Body() const
+const THTMLDocument& TQHTML::Document() const
 {
     if (Browser == nullptr)
         throw Exception("No browser control is assigned to the HTML component");
@@ -29,17 +29,18 @@ const THTMLElement& TQHTML::Body() const
             throw Exception("The browser shows no page: " + Browser->ErrorText());
         throw Exception("The browser shows no page");
     }
-    const THTMLElement* body = document->Body();
+    return *document;
+}
+
+const THTMLElement& TQHTML::Body() const
+{
+    const THTMLElement* body = Document().Body();
     if (body == nullptr)
         throw Exception("The page has no body");
     return *body;
 }
 
-std::string TQHTML::GetTitel() const
-{
-    Body(); // the same checks as for the other reads
-    return Browser->Document()->Title();
-}
+std::string TQHTML::GetTitel() const { return Document().Title(); }
 
 std::string TQHTML::GetBodyText() const { return Body().InnerText(); }
 

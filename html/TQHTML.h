@@ -60,6 +60,7 @@ public:
     void BrowseTo(const std::string& url) const;
 
 private:
+    const THTMLDocument& Document() const;
     const THTMLElement& Body() const;
     bool LinksInto(TStrings& target) const;
     bool ImagesInto(TStrings& target) const;

@@ -2,6 +2,7 @@
 
 #include "platform/browser/Charset.h"
 #include "platform/browser/PageLoader.h"
+#include "platform/browser/ParseCost.h"
 
 namespace {
 
@@ -56,7 +57,14 @@ void TCppWebBrowser::Navigate(const std::string& address)
 void TCppWebBrowser::LoadFromString(std::string_view bytes, std::string_view contentType, const std::string& address)
 {
     FDocument.reset();
+    FLocationURL.clear();
     FErrorText.clear();
-    FDocument = std::make_unique<THTMLDocument>(DecodePageText(bytes, CharsetFromContentType(contentType)));
+    std::string markup = DecodePageText(bytes, CharsetFromContentType(contentType));
+    if (EstimatedParseCost(markup) > MaxParseCost) {
+        FErrorText = "cannot load " + address +
+                     ": the page nests its elements too deeply to be parsed in reasonable time";
+        return;
+    }
+    FDocument = std::make_unique<THTMLDocument>(std::move(markup));
     FLocationURL = address;
 }

@@ -4,6 +4,7 @@
 #include "platform/browser/THTMLDocument.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -14,11 +15,14 @@
 ///
 /// Limits of a load: pages above MaxDocumentSize bytes (256 MiB unless
 /// changed) are refused, and a network transfer is abandoned after
-/// Timeout seconds (30 unless changed), redirects included.
+/// Timeout seconds (30 unless changed), redirects included. A page that
+/// leaves so many elements open that parsing it would take minutes (work
+/// estimated above MaxParseCost, some twenty seconds of parsing) is refused.
 class TCppWebBrowser : public TComponent {
 public:
     static constexpr std::size_t DefaultMaxDocumentSize = 256u * 1024u * 1024u;
     static constexpr long DefaultTimeout = 30;
+    static constexpr std::uint64_t MaxParseCost = 4'000'000'000u;
 
     explicit TCppWebBrowser(TComponent* owner);
     ~TCppWebBrowser() override;

@@ -1,9 +1,11 @@
 // Parsing a page into its document: the body markup the scans read, the
 // body text, the title, and the decoding of character sets.
+#include "platform/browser/ParseCost.h"
 #include "platform/browser/TCppWebBrowser.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -158,4 +160,43 @@ TEST(DocumentTest, CharacterSetComesFromBomHeaderOrMetaElseUtf8)
         const TPage page(c.Bytes, c.ContentType);
         EXPECT_EQ(page.Body().InnerText(), c.Text);
     }
+}
+
+TEST(ParseCostTest, CountsTheOpenElementsAtEachTag)
+{
+    const struct {
+        const char* Rule;
+        std::string Markup;
+        std::uint64_t Cost;
+    } cases[] = {
+        {"each tag costs the depth at which it stands", "<div><div></div></div>", 0 + 1 + 2 + 1},
+        {"void and self-closing-by-rule elements add no level", "<br><img src=x><p>a<p>b<li>c", 0},
+        {"comments and doctypes hold no tags", "<!DOCTYPE html><!-- <div><div> --><div>", 0},
+        {"raw text holds no tags", "<script>if (a<b) '<div><div>'</script><b>", 0 + 1 + 0},
+        {"quoted values may hold '>'", "<a title=\"<div>\"><b>", 0 + 1},
+        {"a quote inside an unquoted value quotes nothing", "<a x=a\"b><b><i>", 0 + 1 + 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Rule);
+        EXPECT_EQ(EstimatedParseCost(c.Markup), c.Cost);
+    }
+}
+
+TEST(ParseCostTest, APageNestedTooDeeplyIsRefusedInsteadOfHanging)
+{
+    std::string markup = "<html><body>";
+    for (int i = 0; i < 200000; ++i)
+        markup += "<div>";
+    TCppWebBrowser browser(nullptr);
+    browser.LoadFromString(markup, "", "deep.html");
+    EXPECT_EQ(browser.Document(), nullptr);
+    EXPECT_NE(browser.ErrorText().find("deep.html: the page nests its elements too deeply"), std::string::npos)
+        << browser.ErrorText();
+    // A thousand levels, far more than real pages have, are parsed.
+    std::string deep;
+    for (int i = 0; i < 1000; ++i)
+        deep += "<div>";
+    browser.LoadFromString(deep + "x");
+    ASSERT_NE(browser.Document(), nullptr);
+    EXPECT_EQ(browser.Document()->Body()->InnerText(), "x");
 }
