@@ -2,6 +2,7 @@
 
 #include "cli/EvalCommand.h"
 #include "cli/HtmlCommand.h"
+#include "cli/PlotCommand.h"
 
 #include <CLI/CLI.hpp>
 
@@ -19,6 +20,7 @@ int RunCli(const std::vector<std::string>& args, TCliStreams io)
     std::vector<TCliCommand> commands;
     commands.push_back(AddEvalCommand(app));
     commands.push_back(AddHtmlCommand(app));
+    commands.push_back(AddPlotCommand(app));
 
     // CLI11 takes the arguments last first.
     std::vector<std::string> reversed(args.rbegin(), args.rend());
