@@ -214,6 +214,11 @@ int TQGraphics::DrawToCanvas(TCanvas& canvas)
         for (std::int64_t px = 1; px <= W; px += sp) {
             if (FCancelled)
                 return -1;
+            // Right of the canvas, a point and every later one only reach
+            // columns past its edge, unless a stroke still comes from inside;
+            // so an area far wider than the canvas costs no more than it.
+            if (px - 1 >= canvas.Width() && (FPointsOnly || PX == -1 || PX >= canvas.Width()))
+                break;
             const long double x = CheckedAdd(CheckedDiv(CheckedMul(static_cast<long double>(px), CheckedSub(x1, x0)), W), x0);
             parser->SetX(parser->LongDoubleToStr(x));
             try {

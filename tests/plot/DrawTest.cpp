@@ -265,3 +265,32 @@ TEST_F(DrawTest, NoPropertyValuesMakeItHang)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DrawTest, AnAreaFarWiderThanTheCanvasEndsAtItsEdge)
+{
+    // Two billion columns would take minutes to evaluate; the pixels on the
+    // canvas are the same as when the area is the canvas's width plus one.
+    G.SetCross(false);
+    Curves({"x"}, {""}, {"255"});
+    for (bool pointsOnly : {false, true}) {
+        SCOPED_TRACE(pointsOnly);
+        G.SetPointsOnly(pointsOnly);
+        Canvas = TCanvas(641, 481, clWhite);
+        G.SetDestWidth(2147483647);
+        G.SetMinusX(-10);
+        G.SetPlusX(-10 + 20.0L * 2147483647 / 640); // keeps 32 pixels per unit
+        ASSERT_EQ(G.DrawToCanvas(Canvas), 0);
+        const std::vector<TColor> wide = Canvas.Pixels();
+
+        Canvas = TCanvas(641, 481, clWhite);
+        G.SetDestWidth(642);
+        G.SetPlusX(-10 + 20.0L * 642 / 640);
+        ASSERT_EQ(G.DrawToCanvas(Canvas), 0);
+        EXPECT_EQ(Canvas.Pixels(), wide);
+        EXPECT_GT(Count(clRed), 400);
+    }
+}
+
+} // namespace
