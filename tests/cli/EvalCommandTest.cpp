@@ -1,6 +1,7 @@
 #include "cli/Cli.h"
 #include "platform/Exception.h"
 #include "platform/FormatSettings.h"
+#include "tests/shared/CliRun.h"
 #include "tests/shared/ExpressionCases.h"
 
 #include <gtest/gtest.h>
@@ -10,19 +11,10 @@
 
 namespace {
 
-struct TRun {
-    int Status;
-    std::string Out;
-    std::string Err;
-};
-
-TRun RunTool(std::vector<std::string> args, const std::string& input = "")
+TRun RunTool(const std::vector<std::string>& args, const std::string& input = "")
 {
     SetDecimalSeparator('.');
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = RunCli(args, {in, out, err, false});
-    return {status, out.str(), err.str()};
+    return RunQuorvane(args, input);
 }
 
 struct EvalCase {

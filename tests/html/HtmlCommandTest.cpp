@@ -1,6 +1,6 @@
 // quorvane html: reads and scans of a page from the command line.
 #include "HttpServer.h"
-#include "cli/Cli.h"
+#include "tests/shared/CliRun.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -18,18 +18,10 @@ std::string DataPath(const std::string& name)
     return std::string(data != nullptr ? data : ".") + "/" + name;
 }
 
-struct TRun {
-    int Status;
-    std::string Out, Err;
-};
-
 TRun Html(std::vector<std::string> args)
 {
     args.insert(args.begin(), "html");
-    std::istringstream in;
-    std::ostringstream out, err;
-    const int status = RunCli(args, {in, out, err, false});
-    return {status, out.str(), err.str()};
+    return RunQuorvane(args);
 }
 
 } // namespace

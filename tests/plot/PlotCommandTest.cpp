@@ -1,4 +1,4 @@
-#include "cli/Cli.h"
+#include "tests/shared/CliRun.h"
 
 #include <png.h>
 
@@ -12,18 +12,10 @@
 
 namespace {
 
-struct TRun {
-    int Status;
-    std::string Out, Err;
-};
-
 TRun Plot(std::vector<std::string> args)
 {
     args.insert(args.begin(), "plot");
-    std::istringstream in;
-    std::ostringstream out, err;
-    const int status = RunCli(args, {in, out, err, false});
-    return {status, out.str(), err.str()};
+    return RunQuorvane(args);
 }
 
 // The image read back as RGB rows, through libpng's simplified reader.
